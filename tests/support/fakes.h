@@ -15,6 +15,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 namespace fakes {
 
 struct Message
@@ -133,6 +135,40 @@ public:
     QString fontFamily;
     int pointSize = 0;
     QStringList lines;
+};
+
+// Records like RecordingMessages and also notes each message and question in a log shared with
+// other fakes, so a test sees their order.
+class LoggingMessages : public RecordingMessages
+{
+public:
+    explicit LoggingMessages(QStringList& log) : m_log(log) {}
+    void show(const QString& text, Icon icon) override
+    {
+        m_log.append(QStringLiteral("show: ") + text);
+        RecordingMessages::show(text, icon);
+    }
+    bool askYesNo(const QString& text) override
+    {
+        m_log.append(QStringLiteral("ask: ") + text);
+        return RecordingMessages::askYesNo(text);
+    }
+
+private:
+    QStringList& m_log;
+};
+
+// Records every sound and runs an action while it "plays", as a user acting during the sound.
+class ActingSound : public RecordingSound
+{
+public:
+    void play(const QByteArray& image) override
+    {
+        RecordingSound::play(image);
+        if (whilePlaying)
+            whilePlaying();
+    }
+    std::function<void()> whilePlaying;
 };
 
 } // namespace fakes
