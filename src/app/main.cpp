@@ -1,5 +1,7 @@
 #include "app/parlapp.h"
 #include "platform/desktop.h"
+#include "platform/qtprinter.h"
+#include "platform/sdlsound.h"
 
 #include <QApplication>
 
@@ -14,8 +16,10 @@ int main(int argc, char** argv)
     platform::HelpWindow helpViewer;
     platform::SystemClock clock;
     platform::ExecModal modal;
+    platform::SdlSound sound;
+    platform::QtPrinter printer;
 
-    app::ParlApp parl({messages, folderPicker, helpViewer, clock, modal},
+    app::ParlApp parl({messages, folderPicker, helpViewer, clock, modal, sound, printer},
                       {QStringLiteral(PARL_WORDLISTS_FILE), QApplication::applicationDirPath()});
     messages.setOwner(&parl.mainWindow());
     if (!parl.start())

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "aboutbox.h"
+#include "identification/idform.h"
+#include "rating/rateform.h"
+#include "rating/waves.h"
+#include "results/intelligibilityform.h"
 #include "mainwindow.h"
 
 #include "platform/clock.h"
@@ -8,8 +12,11 @@
 #include "platform/helpviewer.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "platform/printer.h"
+#include "platform/sound.h"
 #include "wordlists/wordlists.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -24,6 +31,8 @@ struct Services
     platform::HelpViewer& helpViewer;
     platform::Clock& clock;
     platform::Modal& modal;
+    platform::Sound& sound;
+    platform::Printer& printer;
 };
 
 struct Paths
@@ -44,18 +53,36 @@ public:
 
     MainWindow& mainWindow() { return m_main; }
     AboutBox* aboutBox() { return m_about.get(); }
+    identification::IDForm& idForm();
+    // The rating window, or null before the first Rate and after its close box.
+    rating::RateForm* rateForm() { return m_rateForm; }
+    results::IntelligibilityForm& resultsForm();
+    const rating::Waves& waves() const { return m_waves; }
     const wordlists::WordLists& wordLists() const { return m_wordLists; }
 
+    void browse();
+    void sample();
+    void identify();
+    void rate();
     void help();
     void about();
 
 private:
+    void useFolder(const QString& folder);
+    rating::RateForm& loadedRateForm();
+    void score(const QString& intelText);
+
     Services m_services;
     Paths m_paths;
     QString m_helpFile;
     wordlists::WordLists m_wordLists;
     MainWindow m_main;
     std::unique_ptr<AboutBox> m_about;
+    std::unique_ptr<identification::IDForm> m_idForm;
+    // Outlives the rating window: its close box keeps the recordings held.
+    rating::Waves m_waves;
+    QPointer<rating::RateForm> m_rateForm;
+    std::unique_ptr<results::IntelligibilityForm> m_resultsForm;
 };
 
 } // namespace app

@@ -113,8 +113,10 @@ void GridModel::setColumnWidthTwips(int col, int twips)
 
 void GridModel::setSelection(int row1, int row2, int col1, int col2)
 {
-    const auto [startRow, endRow] = std::minmax(clampRow(row1), clampRow(row2));
-    const auto [startCol, endCol] = std::minmax(clampCol(col1), clampCol(col2));
+    // The list form of minmax returns values; the two-argument form would return references
+    // to the temporaries.
+    const auto [startRow, endRow] = std::minmax({clampRow(row1), clampRow(row2)});
+    const auto [startCol, endCol] = std::minmax({clampCol(col1), clampCol(col2)});
     if (startRow == m_selStartRow && endRow == m_selEndRow && startCol == m_selStartCol &&
         endCol == m_selEndCol)
         return;

@@ -25,11 +25,13 @@ class MainWindowTest : public QObject
         fakes::RecordingHelpViewer help;
         fakes::FixedClock clock;
         fakes::ShowOnlyModal modal;
+        fakes::RecordingSound sound;
+        fakes::RecordingPrinter printer;
         std::unique_ptr<app::ParlApp> parl;
 
         Fixture(const QString& wordListFile, const QString& programFolder)
             : parl(std::make_unique<app::ParlApp>(
-                  app::Services{messages, picker, help, clock, modal},
+                  app::Services{messages, picker, help, clock, modal, sound, printer},
                   app::Paths{wordListFile, programFolder}))
         {
         }
@@ -88,6 +90,26 @@ private slots:
         QCOMPARE(f.messages.shown.size(), 1);
         QCOMPARE(f.messages.shown[0].icon, platform::Messages::Icon::Critical);
         QVERIFY(f.messages.shown[0].text.startsWith(QStringLiteral("Can't open WordLists file '")));
+    }
+
+    void sampleMakesTheProgramsSampleFolderCurrent()
+    {
+        Fixture f(writeWordLists("1\r\nball\r\n"), m_dir.path());
+        QVERIFY(f.parl->start());
+        action(f.parl->mainWindow(), "BrowseSampleMenu")->trigger();
+        QCOMPARE(f.parl->mainWindow().panelText(1), m_dir.path() + QStringLiteral("/sample/"));
+        QVERIFY(action(f.parl->mainWindow(), "IdentifyMenu")->isEnabled());
+        QVERIFY(action(f.parl->mainWindow(), "RateMenu")->isEnabled());
+    }
+
+    void cancelledBrowseChangesNothing()
+    {
+        Fixture f(writeWordLists("1\r\nball\r\n"), m_dir.path());
+        QVERIFY(f.parl->start());
+        action(f.parl->mainWindow(), "BrowseBrowseMenu")->trigger();
+        QCOMPARE(f.picker.calls, 1);
+        QCOMPARE(f.parl->mainWindow().panelText(1), QString());
+        QVERIFY(!action(f.parl->mainWindow(), "RateMenu")->isEnabled());
     }
 
     void helpOpensTheHelpFileBesideTheProgram()
