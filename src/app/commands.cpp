@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/files.h"
+#include "results/ratingfile.h"
 
 namespace app {
 
@@ -26,8 +27,8 @@ void scanWorkingFolder(const QString& folder, platform::StatusLine& status,
     status.setPanelText(1, folder);
     status.setPanelText(2, countText(platform::CountFiles(folder + QStringLiteral("*.wav")),
                                      QStringLiteral(" .wav file"), QStringLiteral(" .wav files")));
-    status.setPanelText(4, countText(platform::CountFiles(folder + QStringLiteral("*.prl")),
-                                     QStringLiteral(" rater"), QStringLiteral(" raters")));
+    status.setPanelText(4, results::raterCountText(
+                               platform::CountFiles(folder + QStringLiteral("*.prl"))));
     if (platform::FileExists(status.panelText(1) + QStringLiteral("idinfo.txt"))) {
         identification.loadIdInfoFile();
         return;
